@@ -1,0 +1,19 @@
+#pragma once
+
+// One QApplication for a whole test program. Tests never open a real window for a person:
+// without a platform named in the environment they run on the offscreen one.
+
+#include <QApplication>
+
+inline void EnsureQtApplication() {
+    if (QApplication::instance() != nullptr) {
+        return;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static int s_nArgc = 1;
+    static char s_szName[] = "morvex_tests";
+    static char* s_argv[] = {s_szName, nullptr};
+    new QApplication(s_nArgc, s_argv);
+}
