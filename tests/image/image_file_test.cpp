@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "image/image_buffer.h"
+#include "tests/support/image_contents.h"
 #include "tests/support/recording_host.h"
 
 namespace {
@@ -52,18 +53,6 @@ class ImageFileTest : public ::testing::Test {
     static std::vector<BYTE> ReadFile(const std::string& strPath) {
         std::ifstream file(strPath, std::ios::binary);
         return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    }
-    // Fills the image as a chip read or an earlier open would.
-    static void FillImage(const std::vector<BYTE>& bytes) {
-        std::copy(bytes.begin(), bytes.end(), LockImage());
-        UnlockImage();
-        g_dwLastOffset = static_cast<DWORD>(bytes.size() - 1);
-    }
-    static std::vector<BYTE> ImageBytes(std::size_t nBytes) {
-        const BYTE* pImage = LockImage();
-        std::vector<BYTE> bytes(pImage, pImage + nBytes);
-        UnlockImage();
-        return bytes;
     }
 
     std::string m_strDir;
