@@ -9,7 +9,6 @@ enum : int {
     // Everything that belongs to the main window shares one id: menu, accelerators,
     // toolbar, icon and the document template string.
     IDR_MAINFRAME = 128,
-    IDR_MORVEXTYPE = 129,
 
     IDD_ABOUTBOX = 100,
     IDD_MORVEX_FORM = 101,
