@@ -6,13 +6,13 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
-#include <numeric>
 #include <string>
 #include <vector>
 
 #include "app/res/resource.h"
 #include "framework/dialog_builder.h"
 #include "image/image_buffer.h"
+#include "tests/support/image_contents.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/recording_host.h"
 
@@ -24,20 +24,14 @@ class BufferViewDlgTest : public ::testing::Test {
 
     void SetUp() override {
         ASSERT_EQ(AllocateImageBuffer(), nullptr);
-        BYTE* pImage = LockImage();
         for (DWORD i = 0; i < IMAGE_BUFFER_SIZE; ++i) {
-            pImage[i] = static_cast<BYTE>(i * 13 + (i >> 8));
+            m_image[i] = static_cast<BYTE>(i * 13 + (i >> 8));
         }
-        m_nImageSum = std::accumulate(pImage, pImage + IMAGE_BUFFER_SIZE, 0L);
-        UnlockImage();
-        g_dwLastOffset = 0xFFFF;
+        FillImage(m_image);
     }
     void TearDown() override {
         EXPECT_EQ(GlobalLockCount(g_hImage), 0) << "every lock is unlocked exactly once";
-        const BYTE* pImage = LockImage();
-        EXPECT_EQ(std::accumulate(pImage, pImage + IMAGE_BUFFER_SIZE, 0L), m_nImageSum)
-            << "the view never changes the image";
-        UnlockImage();
+        EXPECT_EQ(ImageBytes(IMAGE_BUFFER_SIZE), m_image) << "the view never changes the image";
         ReleaseImageBuffer();
         g_dwLastOffset = 0;
         g_dwViewStart = 0;
@@ -51,7 +45,7 @@ class BufferViewDlgTest : public ::testing::Test {
     }
 
     CRecordingHost m_host;
-    long m_nImageSum = 0;
+    std::vector<BYTE> m_image = std::vector<BYTE>(IMAGE_BUFFER_SIZE);
 };
 
 TEST_F(BufferViewDlgTest, OpensAtOffsetZeroWithThreeColumns) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "image/image_buffer.h"
+#include "tests/support/image_contents.h"
 #include "tests/support/recording_host.h"
 
 namespace {
@@ -75,11 +76,11 @@ class BufferViewPageTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_EQ(AllocateImageBuffer(), nullptr);
-        BYTE* pImage = LockImage();
+        std::vector<BYTE> bytes(IMAGE_BUFFER_SIZE);
         for (DWORD i = 0; i < IMAGE_BUFFER_SIZE; ++i) {
-            pImage[i] = static_cast<BYTE>(i);
+            bytes[i] = static_cast<BYTE>(i);
         }
-        UnlockImage();
+        FillImage(bytes);
     }
     void TearDown() override {
         SetGlobalLockFails(false);
