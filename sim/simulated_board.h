@@ -8,12 +8,13 @@
 
 #include <span>
 #include <string>
-#include <vector>
 
 #include "platform/port_io.h"
+#include "sim/eprom_chip.h"
+#include "sim/expander_8243.h"
 
 class CSimulatedBoard : public CPortBackEnd {
-public:
+  public:
     // An erased chip of wChipType (TYPE_27C64 .. TYPE_27C512) in the socket. The board
     // answers on the logical bases 0x378 and 0x278, as if its cable were on the port the
     // program chose.
@@ -22,9 +23,9 @@ public:
     void WritePort(DWORD dwPort, BYTE byValue) override;
     BYTE ReadPort(DWORD dwPort) override;
 
-    WORD ChipType() const { return m_wChipType; }
-    std::span<BYTE> ChipCells() { return m_cells; }
-    std::span<const BYTE> ChipCells() const { return m_cells; }
+    WORD ChipType() const { return m_chip.Type(); }
+    std::span<BYTE> ChipCells() { return m_chip.Cells(); }
+    std::span<const BYTE> ChipCells() const { return m_chip.Cells(); }
     // The board's control nibble as the expander drives it now.
     BYTE ControlNibble() const;
 
@@ -41,7 +42,27 @@ public:
     bool LoadChipFile(const std::string& strPath, std::string* pstrError);
     bool SaveChipFile(const std::string& strPath, std::string* pstrError) const;
 
-private:
-    WORD m_wChipType;
-    std::vector<BYTE> m_cells;
+  private:
+    void WriteDataRegister(BYTE byValue);
+    void OnStrobeLines(CExpander8243& expander, bool bSelected, bool bProgHigh, BYTE byBus);
+    BYTE ControlReading() const;
+    DWORD SocketAddress() const;
+    BYTE ChipDataNibble(BYTE byPort) const;
+    BYTE ExpanderPortLines(const CExpander8243& expander, BYTE byPort) const;
+    void UpdateProgramPulse();
+
+    CEpromChip m_chip;
+    CExpander8243 m_expanderA;
+    CExpander8243 m_expanderB;
+    // The registers as the expanders first see them: PROG high, nothing selected, the bus
+    // released.
+    BYTE m_byDataRegister = 0x07;
+    BYTE m_byControlRegister = 0x04;
+    // Levels of the four bus lines at the connector: what the port drives there and what
+    // the expanders drive; the lines are open collector, so a low from either side wins.
+    BYTE m_byPortBus = 0x0F;
+    BYTE m_byExpanderBus = 0x0F;
+    bool m_bPulseActive = false;
+    bool m_bNoChip = false;
+    bool m_bNoBoard = false;
 };

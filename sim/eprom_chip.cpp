@@ -1,0 +1,113 @@
+#include "sim/eprom_chip.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "hardware/socket.h"
+
+namespace {
+
+constexpr BYTE ERASED = 0xFF;
+
+void SetError(std::string* pstrError, std::string strText) {
+    if (pstrError != nullptr) {
+        *pstrError = std::move(strText);
+    }
+}
+
+std::string FileError(const char* pszWhat, const std::string& strPath, int nErrno) {
+    return std::string(pszWhat) + " simulated chip file \"" + strPath +
+           "\": " + std::strerror(nErrno);
+}
+
+}  // namespace
+
+CEpromChip::CEpromChip(WORD wType)
+    : m_wType(wType),
+      m_dwAddressMask(DeviceLastAddress(wType)),
+      m_cells(m_dwAddressMask + 1, ERASED) {}
+
+bool CEpromChip::HasPgmOnA14() const {
+    return m_wType < TYPE_27C256;
+}
+
+BYTE CEpromChip::Output(DWORD dwSocketAddress) const {
+    const DWORD dwCell = CellIndex(dwSocketAddress);
+    BYTE byData = m_cells[dwCell];
+    for (const StuckBits& stuck : m_stuckBits) {
+        if (stuck.dwAddress == dwCell) {
+            byData = static_cast<BYTE>((byData & ~stuck.byMask) | stuck.byLevel);
+        }
+    }
+    return byData;
+}
+
+void CEpromChip::Program(DWORD dwSocketAddress, BYTE byData) {
+    const DWORD dwCell = CellIndex(dwSocketAddress);
+    if (!m_pulseCounts.empty() && ++m_pulseCounts[dwCell] < m_nPulsesNeeded) {
+        return;
+    }
+    m_cells[dwCell] &= byData;
+}
+
+void CEpromChip::SetPulsesNeeded(unsigned nPulses) {
+    m_nPulsesNeeded = nPulses;
+    m_pulseCounts.assign(nPulses > 1 ? m_cells.size() : 0, 0);
+}
+
+void CEpromChip::SetStuckBit(DWORD dwSocketAddress, BYTE byMask, bool bHigh) {
+    m_stuckBits.push_back({CellIndex(dwSocketAddress), byMask, bHigh ? byMask : BYTE(0)});
+}
+
+bool CEpromChip::Load(const std::string& strPath, std::string* pstrError) {
+    std::FILE* pFile = std::fopen(strPath.c_str(), "rb");
+    if (pFile == nullptr) {
+        // No file yet: the chip is a fresh, erased one.
+        if (errno == ENOENT) {
+            std::fill(m_cells.begin(), m_cells.end(), ERASED);
+            return true;
+        }
+        SetError(pstrError, FileError("cannot open", strPath, errno));
+        return false;
+    }
+    // One byte more than the chip holds tells a file that is too long.
+    std::vector<BYTE> contents(m_cells.size() + 1);
+    const std::size_t nRead = std::fread(contents.data(), 1, contents.size(), pFile);
+    const bool bReadFailed = std::ferror(pFile) != 0;
+    const int nReadErrno = errno;
+    std::fclose(pFile);
+    if (bReadFailed) {
+        SetError(pstrError, FileError("cannot read", strPath, nReadErrno));
+        return false;
+    }
+    if (nRead != m_cells.size()) {
+        const std::string strSize = std::to_string(m_cells.size());
+        SetError(pstrError,
+                 "simulated chip file \"" + strPath + "\" holds " +
+                     (nRead < m_cells.size() ? std::to_string(nRead) : "more than " + strSize) +
+                     " bytes, but the chip in the socket holds " + strSize);
+        return false;
+    }
+    std::copy_n(contents.begin(), m_cells.size(), m_cells.begin());
+    return true;
+}
+
+bool CEpromChip::Save(const std::string& strPath, std::string* pstrError) const {
+    std::FILE* pFile = std::fopen(strPath.c_str(), "wb");
+    if (pFile == nullptr) {
+        SetError(pstrError, FileError("cannot create", strPath, errno));
+        return false;
+    }
+    // A full disk often shows only when the buffer is flushed or the file closed.
+    const bool bWritten = std::fwrite(m_cells.data(), 1, m_cells.size(), pFile) == m_cells.size() &&
+                          std::fflush(pFile) == 0;
+    const int nWriteErrno = errno;
+    const bool bClosed = std::fclose(pFile) == 0;
+    if (!bWritten || !bClosed) {
+        SetError(pstrError, FileError("cannot write", strPath, bWritten ? errno : nWriteErrno));
+        return false;
+    }
+    return true;
+}
