@@ -1,5 +1,7 @@
 #include "sim/simulated_board.h"
 
+#include <array>
+
 #include "hardware/socket.h"
 
 namespace {
@@ -10,10 +12,10 @@ constexpr DWORD DATA_REGISTER = 0x378;
 constexpr DWORD CONTROL_REGISTER = 0x37A;
 
 // Data register: PROG on bit 0, the active-low selects of expanders A and B on bits 1, 2.
-constexpr BYTE PROG_LINE = 0x01;
-constexpr BYTE SELECT_A_LINE = 0x02;
-constexpr BYTE SELECT_B_LINE = 0x04;
-constexpr BYTE STROBE_LINES = PROG_LINE | SELECT_A_LINE | SELECT_B_LINE;
+constexpr unsigned PROG_LINE = 0x01;
+constexpr unsigned SELECT_A_LINE = 0x02;
+constexpr unsigned SELECT_B_LINE = 0x04;
+constexpr unsigned STROBE_LINES = PROG_LINE | SELECT_A_LINE | SELECT_B_LINE;
 
 // The port inverts control bits 0, 1 and 3 between register and connector, both ways.
 constexpr BYTE BUS_INVERSION = 0x0B;
@@ -27,14 +29,54 @@ constexpr BYTE NOTHING_ANSWERS = 0xFF;
 
 constexpr BYTE A14_ON_ADDR_3 = 0x04;
 
-// The expander ports behind each socket nibble, by the index the program uses.
+// What a write of the data register means to one expander.
+enum : BYTE {
+    EDGE_NONE,
+    EDGE_LATCH,     // PROG fell while the chip was and stayed selected
+    EDGE_FINISH,    // PROG rose with the chip selected
+    EDGE_DESELECT,  // the select line went high
+};
+
+constexpr BYTE EdgeFor(unsigned nOld, unsigned nNew, unsigned nSelectLine) {
+    const bool bWasSelected = (nOld & nSelectLine) == 0;
+    const bool bSelected = (nNew & nSelectLine) == 0;
+    const bool bProgWasHigh = (nOld & PROG_LINE) != 0;
+    const bool bProgHigh = (nNew & PROG_LINE) != 0;
+    if (bWasSelected && !bSelected) {
+        return EDGE_DESELECT;
+    }
+    // The select line must be low before PROG falls, as the 8243's setup time asks.
+    if (bWasSelected && bProgWasHigh && !bProgHigh) {
+        return EDGE_LATCH;
+    }
+    if (bSelected && !bProgWasHigh && bProgHigh) {
+        return EDGE_FINISH;
+    }
+    return EDGE_NONE;
+}
+
+// For every old and new state of the three strobe lines, the edge expander A sees in the
+// low nibble and the one expander B sees in the high nibble: one lookup per write.
+constexpr std::array<BYTE, 64> EDGE_TABLE = [] {
+    std::array<BYTE, 64> table{};
+    for (unsigned nOld = 0; nOld < 8; ++nOld) {
+        for (unsigned nNew = 0; nNew < 8; ++nNew) {
+            table[nOld << 3 | nNew] = static_cast<BYTE>(EdgeFor(nOld, nNew, SELECT_A_LINE) |
+                                                        EdgeFor(nOld, nNew, SELECT_B_LINE) << 4);
+        }
+    }
+    return table;
+}();
+
+// The expander port behind a socket nibble index.
 constexpr BYTE PortOf(BYTE byIndex) {
     return byIndex & 3;
 }
 
 }  // namespace
 
-CSimulatedBoard::CSimulatedBoard(WORD wChipType) : m_chip(wChipType) {}
+CSimulatedBoard::CSimulatedBoard(WORD wChipType)
+    : m_chip(wChipType), m_bPgmOnA14(m_chip.HasPgmOnA14()) {}
 
 void CSimulatedBoard::WritePort(DWORD dwPort, BYTE byValue) {
     switch (dwPort | BASE_ALIAS_BIT) {
@@ -63,40 +105,49 @@ BYTE CSimulatedBoard::ReadPort(DWORD dwPort) {
 
 BYTE CSimulatedBoard::ControlReading() const {
     // Without a board nothing pulls the lines: they show what the port drives.
-    const BYTE byLines = m_bNoBoard ? m_byPortBus : (m_byPortBus & m_byExpanderBus);
-    return static_cast<BYTE>((byLines ^ BUS_INVERSION) | (m_byControlRegister & CONTROL_READBACK) |
-                             CONTROL_UPPER_HIGH);
+    const BYTE byExpanders =
+        m_bNoBoard ? BUS_LINES : m_expanderA.BusDrive() & m_expanderB.BusDrive();
+    return static_cast<BYTE>(((m_byPortBus & byExpanders) ^ BUS_INVERSION) |
+                             (m_byControlRegister & CONTROL_READBACK) | CONTROL_UPPER_HIGH);
+}
+
+inline bool CSimulatedBoard::OnStrobeEdge(CExpander8243& expander, BYTE byEdge) {
+    const BYTE byBus = m_byPortBus & m_expanderA.BusDrive() & m_expanderB.BusDrive();
+    if (byEdge == EDGE_FINISH) {
+        return expander.FinishInstruction(byBus);
+    }
+    if (byEdge == EDGE_DESELECT) {
+        expander.Deselect();
+        return false;
+    }
+    if (!expander.LatchInstruction(byBus)) {
+        return false;
+    }
+    BeginRead(expander);
+    return true;
 }
 
 void CSimulatedBoard::WriteDataRegister(BYTE byValue) {
-    const BYTE byChanged = m_byDataRegister ^ byValue;
+    const BYTE byEdges =
+        EDGE_TABLE[(m_byDataRegister & STROBE_LINES) << 3 | (byValue & STROBE_LINES)];
     m_byDataRegister = byValue;
-    if ((byChanged & STROBE_LINES) == 0 || m_bNoBoard) {
+    if (byEdges == EDGE_NONE || m_bNoBoard) {
         return;
     }
-    const bool bProgHigh = (byValue & PROG_LINE) != 0;
-    const BYTE byBus = m_byPortBus & m_byExpanderBus;
-    OnStrobeLines(m_expanderA, (byValue & SELECT_A_LINE) == 0, bProgHigh, byBus);
-    OnStrobeLines(m_expanderB, (byValue & SELECT_B_LINE) == 0, bProgHigh, byBus);
+    const BYTE byEdgeA = byEdges & 0x0F;
+    const BYTE byEdgeB = byEdges >> 4;
+    if (byEdgeA != EDGE_NONE) {
+        OnStrobeEdge(m_expanderA, byEdgeA);
+    }
+    // Expander B holds the address line A14 (PGM of the small chips) and the control
+    // nibble: whatever changes one of its ports may begin or end a program pulse.
+    if (byEdgeB != EDGE_NONE && OnStrobeEdge(m_expanderB, byEdgeB)) {
+        UpdateProgramPulse();
+    }
 }
 
-void CSimulatedBoard::OnStrobeLines(CExpander8243& expander, bool bSelected, bool bProgHigh,
-                                    BYTE byBus) {
-    switch (expander.OnStrobeLines(bSelected, bProgHigh, byBus)) {
-        case CExpander8243::STROBE_NONE:
-            return;
-        case CExpander8243::STROBE_READ_BEGIN:
-            // The port let go of its lines: that may end a pulse or free the data lines.
-            UpdateProgramPulse();
-            expander.DriveBus(ExpanderPortLines(expander, expander.InstructionPort()));
-            break;
-        case CExpander8243::STROBE_READ_END:
-            break;
-        case CExpander8243::STROBE_PORT_WRITTEN:
-            UpdateProgramPulse();
-            break;
-    }
-    m_byExpanderBus = m_expanderA.BusDrive() & m_expanderB.BusDrive();
+void CSimulatedBoard::BeginRead(CExpander8243& expander) {
+    expander.DriveBus(ExpanderPortLines(expander, expander.InstructionPort()));
 }
 
 DWORD CSimulatedBoard::SocketAddress() const {
@@ -130,7 +181,7 @@ void CSimulatedBoard::UpdateProgramPulse() {
     // as well. A cell takes the data once, as the pulse begins.
     const bool bPgmLow =
         (m_expanderB.PortLines(PortOf(NIB_ADDR_3), BUS_LINES) & A14_ON_ADDR_3) == 0;
-    const bool bPulse = ControlNibble() == CTRL_PULSE && (bPgmLow || !m_chip.HasPgmOnA14());
+    const bool bPulse = ControlNibble() == CTRL_PULSE && (bPgmLow || !m_bPgmOnA14);
     if (bPulse && !m_bPulseActive && !m_bNoChip) {
         // The chip's outputs are off during the pulse, so the data lines carry the latches.
         const BYTE byData =

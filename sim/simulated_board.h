@@ -44,7 +44,9 @@ class CSimulatedBoard : public CPortBackEnd {
 
   private:
     void WriteDataRegister(BYTE byValue);
-    void OnStrobeLines(CExpander8243& expander, bool bSelected, bool bProgHigh, BYTE byBus);
+    bool OnStrobeEdge(CExpander8243& expander, BYTE byEdge);
+    // A read instruction latched: the expander drives its port's levels onto the bus.
+    void BeginRead(CExpander8243& expander);
     BYTE ControlReading() const;
     DWORD SocketAddress() const;
     BYTE ChipDataNibble(BYTE byPort) const;
@@ -52,16 +54,16 @@ class CSimulatedBoard : public CPortBackEnd {
     void UpdateProgramPulse();
 
     CEpromChip m_chip;
+    const bool m_bPgmOnA14;
     CExpander8243 m_expanderA;
     CExpander8243 m_expanderB;
     // The registers as the expanders first see them: PROG high, nothing selected, the bus
     // released.
     BYTE m_byDataRegister = 0x07;
     BYTE m_byControlRegister = 0x04;
-    // Levels of the four bus lines at the connector: what the port drives there and what
-    // the expanders drive; the lines are open collector, so a low from either side wins.
+    // What the port drives onto the four bus lines at the connector. The lines are open
+    // collector: their level is this AND what the expanders drive, a low from either wins.
     BYTE m_byPortBus = 0x0F;
-    BYTE m_byExpanderBus = 0x0F;
     bool m_bPulseActive = false;
     bool m_bNoChip = false;
     bool m_bNoBoard = false;
