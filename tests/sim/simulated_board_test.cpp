@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -154,6 +153,17 @@ TEST_F(SimulatedBoardTest, ASmallChipRepeatsInALargerAddressSpace) {
     for (DWORD dwAddress : {0x0005u, 0x2005u, 0x6005u, 0xE005u}) {
         EXPECT_EQ(Read(dwAddress), 0x5A) << std::hex << dwAddress;
     }
+}
+
+TEST_F(SimulatedBoardTest, TheBoardAnswersOnEitherLogicalBase) {
+    Insert(TYPE_27C512);
+    Program(0x0777, 0xA5);
+    SelectLpt2();
+    EXPECT_EQ(Read(0x0777), 0xA5);
+    Program(0x0778, 0x5A);
+    SelectLpt1();
+    EXPECT_EQ(Read(0x0778), 0x5A);
+    EXPECT_EQ(DlPortReadPortUchar(0x379), 0xFF) << "the status register is not wired";
 }
 
 TEST_F(SimulatedBoardTest, ProgrammingOnlyClearsBits) {
