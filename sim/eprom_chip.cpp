@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 #include "hardware/socket.h"
 
@@ -20,6 +21,20 @@ void SetError(std::string* pstrError, std::string strText) {
 std::string FileError(const char* pszWhat, const std::string& strPath, int nErrno) {
     return std::string(pszWhat) + " simulated chip file \"" + strPath +
            "\": " + std::strerror(nErrno);
+}
+
+// Writes all of bytes and closes the file: 0, or the error number of the first failure. A
+// full disk often shows only when the buffer is flushed or the file closed.
+int WriteAndClose(std::FILE* pFile, std::span<const BYTE> bytes) {
+    int nError = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), pFile) != bytes.size() ||
+        std::fflush(pFile) != 0) {
+        nError = errno;
+    }
+    if (std::fclose(pFile) != 0 && nError == 0) {
+        nError = errno;
+    }
+    return nError;
 }
 
 }  // namespace
@@ -95,18 +110,28 @@ bool CEpromChip::Load(const std::string& strPath, std::string* pstrError) {
 }
 
 bool CEpromChip::Save(const std::string& strPath, std::string* pstrError) const {
-    std::FILE* pFile = std::fopen(strPath.c_str(), "wb");
+    // A regular file, or a new one, is replaced only once its new contents are written in
+    // full beside it, so a full disk never costs the chip kept from the last run. Anything
+    // else (a device such as /dev/full, a link) is written in place.
+    std::error_code error;
+    const std::filesystem::file_type type = std::filesystem::symlink_status(strPath, error).type();
+    const bool bReplace = type == std::filesystem::file_type::regular ||
+                          type == std::filesystem::file_type::not_found;
+    const std::string strWritten = bReplace ? strPath + ".morvex-new" : strPath;
+    std::FILE* pFile = std::fopen(strWritten.c_str(), "wb");
     if (pFile == nullptr) {
         SetError(pstrError, FileError("cannot create", strPath, errno));
         return false;
     }
-    // A full disk often shows only when the buffer is flushed or the file closed.
-    const bool bWritten = std::fwrite(m_cells.data(), 1, m_cells.size(), pFile) == m_cells.size() &&
-                          std::fflush(pFile) == 0;
-    const int nWriteErrno = errno;
-    const bool bClosed = std::fclose(pFile) == 0;
-    if (!bWritten || !bClosed) {
-        SetError(pstrError, FileError("cannot write", strPath, bWritten ? errno : nWriteErrno));
+    int nError = WriteAndClose(pFile, m_cells);
+    if (nError == 0 && bReplace && std::rename(strWritten.c_str(), strPath.c_str()) != 0) {
+        nError = errno;
+    }
+    if (nError != 0) {
+        if (bReplace) {
+            std::remove(strWritten.c_str());
+        }
+        SetError(pstrError, FileError("cannot write", strPath, nError));
         return false;
     }
     return true;

@@ -394,7 +394,11 @@ TEST_F(SimulatedChipFileTest, ContentsSurviveASaveAndALoad) {
     saved.ChipCells()[0x1FFF] = 0x3C;
     std::string strError;
     ASSERT_TRUE(saved.SaveChipFile(PathOf("chip.bin"), &strError)) << strError;
+    saved.ChipCells()[1] = 0x11;
+    ASSERT_TRUE(saved.SaveChipFile(PathOf("chip.bin"), &strError)) << strError;
     EXPECT_EQ(std::filesystem::file_size(PathOf("chip.bin")), 0x2000u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir), {}), 1)
+        << "the file is replaced, nothing is left beside it";
 
     CSimulatedBoard loaded(TYPE_27C64);
     ASSERT_TRUE(loaded.LoadChipFile(PathOf("chip.bin"), &strError)) << strError;
