@@ -6,6 +6,9 @@
 
 namespace {
 
+// The board reads the wires with constants of its own rather than the link's, so that a
+// wrong value in the link shows up as a board that does not answer.
+
 // Both logical bases differ only in bit 8, so one register map serves both.
 constexpr DWORD BASE_ALIAS_BIT = 0x100;
 constexpr DWORD DATA_REGISTER = 0x378;
