@@ -94,14 +94,16 @@ class CRealDirectIoSystem : public CDirectIoSystem {
 // such port (no parport driver loaded, or a port it does not manage).
 std::string FindParportDevice(const std::string& strProcDir, WORD wPhysical) {
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(strProcDir, error)) {
-        const std::string strName = entry.path().filename().string();
+    for (std::filesystem::directory_iterator it(strProcDir, error), end; !error && it != end;
+         it.increment(error)) {
+        const std::filesystem::path& entry = *it;
+        const std::string strName = entry.filename().string();
         if (!strName.starts_with("parport") || strName.size() == 7 ||
             !std::all_of(strName.begin() + 7, strName.end(),
                          [](char c) { return c >= '0' && c <= '9'; })) {
             continue;
         }
-        std::ifstream baseFile(entry.path() / "base-addr");
+        std::ifstream baseFile(entry / "base-addr");
         unsigned long ulBase = 0;
         if (baseFile >> ulBase && ulBase == wPhysical) {
             return "/dev/" + strName;
