@@ -9,6 +9,7 @@
 #include "app/res/resource.h"
 #include "app/res/string_table.h"
 #include "framework/single_doc_template.h"
+#include "image/buffer_view_dlg.h"
 #include "image/image_file.h"
 #include "image/morvex_doc.h"
 
@@ -16,8 +17,9 @@ namespace {
 
 constexpr int RECENT_FILE_COUNT = 4;
 
-const std::array<CommandEntry<CMorvexApp>, 3> s_commandTable = {{
+const std::array<CommandEntry<CMorvexApp>, 4> s_commandTable = {{
     OnCommand<CMorvexApp>(ID_APP_ABOUT, &CMorvexApp::OnAbout),
+    OnCommand<CMorvexApp>(ID_VIEW_BUFFERVIEW, &CMorvexApp::OnBufferView),
     OnCommand<CMorvexApp>(ID_FILE_NEW, &CApplication::OnFileNew),
     OnCommand<CMorvexApp>(ID_FILE_OPEN, &CApplication::OnFileOpen),
 }};
@@ -89,4 +91,8 @@ bool CMorvexApp::OnCmdMsg(int nId) {
 void CMorvexApp::OnAbout() {
     CAboutDlg aboutDlg(MainFrame());
     aboutDlg.exec();
+}
+
+void CMorvexApp::OnBufferView() {
+    RunBufferView(MainFrame(), *View());
 }

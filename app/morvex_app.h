@@ -39,4 +39,5 @@ class CMorvexApp : public CApplication {
 
     bool OnCmdMsg(int nId) override;
     void OnAbout();
+    void OnBufferView();
 };
