@@ -20,6 +20,7 @@
 #include "hardware/socket.h"
 #include "platform/recording_port_io.h"
 #include "platform/text_format.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -31,14 +32,7 @@ struct CliResult {
 
 class MorvexCliTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        char szTemplate[] = "/tmp/morvex-cli-XXXXXX";
-        ASSERT_NE(::mkdtemp(szTemplate), nullptr);
-        m_strDir = szTemplate;
-    }
-    void TearDown() override { std::system(("rm -rf '" + m_strDir + "'").c_str()); }
-
-    std::string PathOf(const std::string& strName) const { return m_strDir + "/" + strName; }
+    std::string PathOf(const std::string& strName) const { return m_dir.PathOf(strName); }
 
     // Starts the program with standard output and standard error in files of the test's
     // folder (so standard error is no terminal).
@@ -97,7 +91,7 @@ class MorvexCliTest : public ::testing::Test {
         return strBytes;
     }
 
-    std::string m_strDir;
+    CTempDir m_dir;
 };
 
 TEST_F(MorvexCliTest, ProgramReadBackCompareAndBlankCheck) {

@@ -1,4 +1,5 @@
 #include "image/image_file.h"
+#include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -21,9 +22,6 @@ class ImageFileTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_EQ(AllocateImageBuffer(), nullptr);
-        char szTemplate[] = "/tmp/morvex-image-XXXXXX";
-        ASSERT_NE(::mkdtemp(szTemplate), nullptr);
-        m_strDir = szTemplate;
         g_dwLastOffset = 0;
         g_strImagePath = "former.bin";
     }
@@ -31,7 +29,6 @@ class ImageFileTest : public ::testing::Test {
         SetGlobalLockFails(false);
         EXPECT_EQ(GlobalLockCount(g_hImage), 0) << "every lock is unlocked exactly once";
         ReleaseImageBuffer();
-        std::system(("rm -rf '" + m_strDir + "'").c_str());
         g_dwLastOffset = 0;
         g_strImagePath.clear();
     }
@@ -55,7 +52,8 @@ class ImageFileTest : public ::testing::Test {
         return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     }
 
-    std::string m_strDir;
+    CTempDir m_tempDir;
+    const std::string m_strDir = m_tempDir.Path().string();
     CRecordingHost m_host;
 };
 

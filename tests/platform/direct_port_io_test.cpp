@@ -1,4 +1,5 @@
 #include "platform/direct_port_io.h"
+#include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -61,11 +62,9 @@ class CFakeDirectIoSystem : public CDirectIoSystem {
 class DirectPortTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        m_procDir = std::filesystem::path(::testing::TempDir()) / "morvex-parport";
-        std::filesystem::remove_all(m_procDir);
+        m_procDir = m_dir.Path() / "parport";
         std::filesystem::create_directories(m_procDir / "default");
     }
-    void TearDown() override { std::filesystem::remove_all(m_procDir); }
 
     // A port the kernel lists, as /proc/sys/dev/parport shows it: base and ECR base.
     void AddKernelPort(const char* pszName, const char* pszBaseAddr) {
@@ -74,6 +73,7 @@ class DirectPortTest : public ::testing::Test {
         m_system.m_strProcDir = m_procDir.string();
     }
 
+    CTempDir m_dir;
     std::filesystem::path m_procDir;
     CFakeDirectIoSystem m_system;
 };

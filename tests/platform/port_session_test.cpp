@@ -1,4 +1,5 @@
 #include "platform/port_session.h"
+#include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -30,18 +31,11 @@ PortOptions Options(bool bSimulate, WORD wChipType, const std::string& strChipFi
 
 class PortSessionTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        m_dir = std::filesystem::path(::testing::TempDir()) / "morvex-session";
-        std::filesystem::remove_all(m_dir);
-        std::filesystem::create_directories(m_dir);
-        g_wPortBase = LPT1_BASE;
-    }
-    void TearDown() override {
-        SetPortBackEnd(nullptr);
-        std::filesystem::remove_all(m_dir);
-    }
+    void SetUp() override { g_wPortBase = LPT1_BASE; }
+    void TearDown() override { SetPortBackEnd(nullptr); }
 
-    std::filesystem::path m_dir;
+    CTempDir m_tempDir;
+    const std::filesystem::path& m_dir = m_tempDir.Path();
 };
 
 TEST_F(PortSessionTest, SimulatedChipComesFromItsFileAndGoesBackAtClose) {

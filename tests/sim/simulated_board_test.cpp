@@ -1,4 +1,5 @@
 #include "sim/simulated_board.h"
+#include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -376,16 +377,9 @@ TEST_F(SimulatedBoardTest, StuckBitsReadTheirLevelWhateverTheCellHolds) {
 
 class SimulatedChipFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        m_dir = std::filesystem::path(::testing::TempDir()) /
-                ("morvex_sim_" + std::to_string(::getpid()));
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
+    std::string PathOf(const char* pszName) const { return m_dir.PathOf(pszName); }
 
-    std::string PathOf(const char* pszName) const { return (m_dir / pszName).string(); }
-
-    std::filesystem::path m_dir;
+    CTempDir m_dir;
 };
 
 TEST_F(SimulatedChipFileTest, ContentsSurviveASaveAndALoad) {
@@ -397,7 +391,7 @@ TEST_F(SimulatedChipFileTest, ContentsSurviveASaveAndALoad) {
     saved.ChipCells()[1] = 0x11;
     ASSERT_TRUE(saved.SaveChipFile(PathOf("chip.bin"), &strError)) << strError;
     EXPECT_EQ(std::filesystem::file_size(PathOf("chip.bin")), 0x2000u);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir), {}), 1)
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir.Path()), {}), 1)
         << "the file is replaced, nothing is left beside it";
 
     CSimulatedBoard loaded(TYPE_27C64);
