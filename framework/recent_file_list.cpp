@@ -76,7 +76,9 @@ QString CRecentFileList::DisplayName(const std::string& strPath, int nMaxLength)
     const qsizetype nLastSlash = strFull.lastIndexOf(QLatin1Char('/'));
     const QString strName = strFull.mid(nLastSlash + 1);
     if (strName.size() > nMaxLength) {
-        return strName.left(nMaxLength - ELLIPSIS.size()) + ELLIPSIS;
+        // Even the name is too long: its start and its end, so the extension still shows.
+        const qsizetype nTail = (nMaxLength - ELLIPSIS.size()) / 2;
+        return strName.left(nMaxLength - ELLIPSIS.size() - nTail) + ELLIPSIS + strName.right(nTail);
     }
     // The first folder, then "...", then as many of the last folders as fit.
     const qsizetype nFirstEnd = strFull.indexOf(QLatin1Char('/'), 1);

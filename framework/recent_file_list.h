@@ -24,7 +24,8 @@ class CRecentFileList {
     void WriteList(CSettingsStore& settings) const;
 
     // The path as the menu shows it: at most nMaxLength characters, keeping the file's name
-    // and as much of its folders as fits ("/home/.../images/boot.bin").
+    // and as much of its folders as fits ("/home/.../images/boot.bin"); a name that alone is
+    // too long keeps its start and its end ("a rather long ...r the menu.bin").
     static QString DisplayName(const std::string& strPath, int nMaxLength);
 
   private:

@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <deque>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <optional>
@@ -73,6 +74,8 @@ class DesktopTest : public ::testing::Test {
         SetGlobalLockFails(false);
         SetGlobalAllocFails(false);
         ClearOperationStopRequest();
+        // Names that are not valid UTF-8 are beyond QTemporaryDir's own clean-up.
+        std::filesystem::remove_all(m_filesDir.path().toStdString());
     }
 
     bool Start(StartupOptions options = {}) {
