@@ -143,9 +143,7 @@ bool CheckPortOptions(const PortOptions& options, std::string& strError) {
 }
 
 const char* PortOptionsHelp() {
-    return "  Without --simulate the program drives the parallel port's registers directly,\n"
-           "  which needs root or the CAP_SYS_RAWIO capability.\n"
-           "  --simulate[=TYPE]  run on a simulated programmer board with a TYPE chip in its\n"
+    return "  --simulate[=TYPE]  run on a simulated programmer board with a TYPE chip in its\n"
            "                     socket: 27C64, 27C128, 27C256 or 27C512 (default 27C512)\n"
            "  --sim-chip=FILE    keep the simulated chip's contents in FILE: read at start (a\n"
            "                     missing file means an erased chip), written back at exit;\n"
@@ -155,7 +153,9 @@ const char* PortOptionsHelp() {
            "  --lpt1=ADDR        physical base of the port used as LPT1 (0x378) for direct I/O,\n"
            "                     hexadecimal with 0x or decimal (default 0x378)\n"
            "  --lpt2=ADDR        physical base of the port used as LPT2 (0x278) for direct I/O,\n"
-           "                     hexadecimal with 0x or decimal (default 0x278)\n";
+           "                     hexadecimal with 0x or decimal (default 0x278)\n"
+           "  Without --simulate the program drives the parallel port's registers directly,\n"
+           "  which needs root or the CAP_SYS_RAWIO capability.\n";
 }
 
 const char* ChipTypeName(WORD wType) {
