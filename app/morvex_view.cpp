@@ -1,5 +1,7 @@
 #include "app/morvex_view.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <array>
 
 #include "app/res/dialog_layouts.h"
@@ -91,7 +93,10 @@ void CMorvexView::InvalidateField(int nId) {
 }
 
 void CMorvexView::RepaintFormNow() {
-    repaint();
+    // Paints now what is waiting to be painted (the fields the operation has just
+    // invalidated), as the window system's immediate update of a window does; the rest of
+    // the form is unchanged and is not painted again.
+    QCoreApplication::sendPostedEvents(window(), QEvent::UpdateRequest);
 }
 
 void CMorvexView::ExchangeFromControls() {
