@@ -15,7 +15,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QWindow>
 #include <chrono>
 #include <cstdio>
 
@@ -23,6 +22,7 @@
 #include "app/morvex_app.h"
 #include "app/morvex_view.h"
 #include "app/res/resource.h"
+#include "bench/first_expose.h"
 #include "cli/cli_host.h"
 #include "hardware/socket.h"
 #include "operations/read_eprom.h"
@@ -64,16 +64,6 @@ void BM_DesktopReadAgainstConsoleRead(benchmark::State& state) {
 }
 BENCHMARK(BM_DesktopReadAgainstConsoleRead)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-// Notes the first expose of the main window.
-class CExposeWatcher : public QObject {
-  public:
-    bool eventFilter(QObject*, QEvent* pEvent) override {
-        m_bExposed = m_bExposed || pEvent->type() == QEvent::Expose;
-        return false;
-    }
-    bool m_bExposed = false;
-};
-
 void BM_StartUpToFirstShownWindow(benchmark::State& state) {
     CSimulatedBoard board(TYPE_27C512);
     SetPortBackEnd(&board);
@@ -81,12 +71,8 @@ void BM_StartUpToFirstShownWindow(benchmark::State& state) {
         QElapsedTimer timer;
         timer.start();
         CMorvexApp app;
-        CExposeWatcher watcher;
         app.InitInstance({std::nullopt, QStringLiteral("simulated 27C512")});
-        app.MainFrame()->windowHandle()->installEventFilter(&watcher);
-        while (!watcher.m_bExposed && !app.MainFrame()->windowHandle()->isExposed()) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents);
-        }
+        WaitForFirstExpose(app.MainFrame());
         state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
         app.ExitInstance();
     }

@@ -8,25 +8,16 @@
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QWindow>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 
 #include "app/main_frame.h"
 #include "app/morvex_app.h"
+#include "bench/first_expose.h"
 #include "platform/port_session.h"
 
 namespace {
-
-class CExposeWatcher : public QObject {
-  public:
-    bool eventFilter(QObject*, QEvent* pEvent) override {
-        m_bExposed = m_bExposed || pEvent->type() == QEvent::Expose;
-        return false;
-    }
-    bool m_bExposed = false;
-};
 
 long long NowNs() {
     timespec now{};
@@ -57,12 +48,7 @@ int main(int argc, char* argv[]) {
     if (!theApp.InitInstance({std::nullopt, QString::fromStdString(pSession->Description())})) {
         return 1;
     }
-    CExposeWatcher watcher;
-    QWindow* pWindow = theApp.MainFrame()->windowHandle();
-    pWindow->installEventFilter(&watcher);
-    while (!watcher.m_bExposed && !pWindow->isExposed()) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
+    WaitForFirstExpose(theApp.MainFrame());
     const long long nElapsed = NowNs() - std::atoll(pszLaunched);
     std::printf("%.2f\n", static_cast<double>(nElapsed) / 1e6);
     theApp.ExitInstance();
