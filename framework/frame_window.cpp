@@ -1,6 +1,7 @@
 #include "framework/frame_window.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,6 +17,7 @@
 #include "framework/application.h"
 #include "framework/document.h"
 #include "framework/form_view.h"
+#include "framework/lock_indicators.h"
 #include "framework/program_icon.h"
 #include "framework/recent_file_list.h"
 
@@ -28,6 +30,21 @@ constexpr int RECENT_NAME_LENGTH = 30;
 QString EscapeMnemonics(QString strText) {
     return strText.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
+
+class CLockKeyWatcher : public QObject {
+  public:
+    CLockKeyWatcher(QObject* pParent, std::function<void()> onChange)
+        : QObject(pParent), m_onChange(std::move(onChange)) {}
+    bool eventFilter(QObject*, QEvent* pEvent) override {
+        if (pEvent->type() == QEvent::KeyRelease || pEvent->type() == QEvent::ApplicationActivate) {
+            m_onChange();
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> m_onChange;
+};
 
 }  // namespace
 
@@ -222,5 +239,25 @@ QStatusBar* CFrameWindow::CreateStatusBar(int nId, std::span<const int> indicato
                                8);
         pStatusBar->addPermanentWidget(pPane);
     }
+    // The lock keys change state with a key press anywhere, also while another program has
+    // the keyboard: look again after every key and whenever the window becomes active.
+    auto* pLockWatcher = new CLockKeyWatcher(pStatusBar, [this] { UpdateIndicatorPanes(); });
+    QCoreApplication::instance()->installEventFilter(pLockWatcher);
+    UpdateIndicatorPanes();
     return pStatusBar;
+}
+
+void CFrameWindow::UpdateIndicatorPanes() {
+    const LockStates states = ReadLockStates();
+    const struct {
+        int nId;
+        bool bOn;
+    } panes[] = {{ID_INDICATOR_CAPS, states.bCaps},
+                 {ID_INDICATOR_NUM, states.bNum},
+                 {ID_INDICATOR_SCRL, states.bScroll}};
+    for (const auto& pane : panes) {
+        if (auto* pLabel = qobject_cast<QLabel*>(FindDescendant(pane.nId))) {
+            pLabel->setText(pane.bOn ? PromptLine(pane.nId, 0) : QString());
+        }
+    }
 }

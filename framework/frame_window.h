@@ -47,6 +47,8 @@ class CFrameWindow : public QMainWindow, public CCommandTarget {
     QWidget* FindDescendant(int nId) const;
 
     void OnBarCheck(int nId);
+    // CAP, NUM and SCRL show their text while the lock is on.
+    void UpdateIndicatorPanes();
 
   protected:
     // The creation handler: 0 to go on, -1 to fail. The base creates the view.

@@ -7,7 +7,7 @@ MORVEX_BUILD=${MORVEX_BUILD:-$MORVEX_ROOT/build}
 
 MORVEX_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     xvfb xauth
 )
