@@ -18,6 +18,9 @@ class PlacementSettingsTest : public DesktopTest {
 TEST_F(PlacementSettingsTest, ClosingWritesEverySettingAndTheNextStartRestoresIt) {
     ASSERT_TRUE(Start());
     Frame()->setGeometry(100, 50, 800, 600);
+    // File Exit closes the window; the settings are written as the frame goes.
+    Command(ID_APP_EXIT);
+    EXPECT_FALSE(Frame()->isVisible());
     Stop();
     EXPECT_EQ(Stored("Rect").toString(), "0100 0050 0900 0650");
     EXPECT_EQ(Stored("Icon").toInt(), 0);
