@@ -1,5 +1,10 @@
 #include "sim/eprom_chip.h"
 
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -110,17 +115,40 @@ bool CEpromChip::Load(const std::string& strPath, std::string* pstrError) {
 }
 
 bool CEpromChip::Save(const std::string& strPath, std::string* pstrError) const {
-    // A regular file, or a new one, is replaced only once its new contents are written in
-    // full beside it, so a full disk never costs the chip kept from the last run. Anything
-    // else (a device such as /dev/full, a link) is written in place.
+    // A regular file is replaced only once its new contents are written in full beside it,
+    // so a full disk never costs the chip kept from the last run. The file beside it is one
+    // that mkstemp creates afresh, never one found under a name that could be guessed (a
+    // link planted there would redirect the write), and it gets the chip file's
+    // permissions. A new file is created exclusively, for the same reason; anything else
+    // (a device such as /dev/full) is written in place.
     std::error_code error;
-    const std::filesystem::file_type type = std::filesystem::symlink_status(strPath, error).type();
-    const bool bReplace = type == std::filesystem::file_type::regular ||
-                          type == std::filesystem::file_type::not_found;
-    const std::string strWritten = bReplace ? strPath + ".morvex-new" : strPath;
-    std::FILE* pFile = std::fopen(strWritten.c_str(), "wb");
+    const std::filesystem::file_status status = std::filesystem::symlink_status(strPath, error);
+    const bool bReplace = status.type() == std::filesystem::file_type::regular;
+    const bool bCreate = status.type() == std::filesystem::file_type::not_found;
+    std::string strWritten = strPath;
+    int nFd = -1;
+    if (bReplace) {
+        strWritten += ".XXXXXX";
+        nFd = ::mkstemp(strWritten.data());
+        if (nFd >= 0 && ::fchmod(nFd, static_cast<mode_t>(status.permissions() &
+                                                          std::filesystem::perms::mask)) != 0) {
+            const int nError = errno;
+            ::close(nFd);
+            std::remove(strWritten.c_str());
+            nFd = -1;
+            errno = nError;
+        }
+    } else {
+        nFd = ::open(strPath.c_str(), O_WRONLY | O_CLOEXEC | (bCreate ? O_CREAT | O_EXCL : O_TRUNC),
+                     0666);
+    }
+    std::FILE* pFile = nFd >= 0 ? ::fdopen(nFd, "wb") : nullptr;
     if (pFile == nullptr) {
-        SetError(pstrError, FileError("cannot create", strPath, errno));
+        const int nError = errno;
+        if (nFd >= 0) {
+            ::close(nFd);
+        }
+        SetError(pstrError, FileError("cannot create", strPath, nError));
         return false;
     }
     int nError = WriteAndClose(pFile, m_cells);
@@ -128,7 +156,7 @@ bool CEpromChip::Save(const std::string& strPath, std::string* pstrError) const 
         nError = errno;
     }
     if (nError != 0) {
-        if (bReplace) {
+        if (bReplace || bCreate) {
             std::remove(strWritten.c_str());
         }
         SetError(pstrError, FileError("cannot write", strPath, nError));

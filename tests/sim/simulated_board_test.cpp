@@ -7,8 +7,10 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "hardware/expander_link.h"
@@ -403,6 +405,34 @@ TEST_F(SimulatedChipFileTest, ContentsSurviveASaveAndALoad) {
     ASSERT_TRUE(loaded.LoadChipFile(PathOf("missing.bin"), &strError)) << strError;
     EXPECT_EQ(loaded.ChipCells()[0], 0xFF) << "a missing file is an erased chip";
     EXPECT_EQ(loaded.ChipCells()[5], 0xFF);
+}
+
+// The new contents go to a file that the save itself creates: a link left under a name
+// beside the chip file is not followed, and the chip file keeps its permissions.
+TEST_F(SimulatedChipFileTest, ReplacementFollowsNoPlantedLinkAndKeepsThePermissions) {
+    const std::string strChip = PathOf("chip.bin");
+    const std::string strVictim = PathOf("victim.txt");
+    std::ofstream(strVictim) << "keep me";
+    std::ofstream(strChip, std::ios::binary) << std::string(0x2000, '\xFF');
+    ASSERT_EQ(::chmod(strChip.c_str(), 0600), 0);
+    for (const char* pszSuffix : {".morvex-new", ".tmp", "~"}) {
+        std::filesystem::create_symlink(strVictim, strChip + pszSuffix);
+    }
+
+    CSimulatedBoard board(TYPE_27C64);
+    board.ChipCells()[3] = 0x33;
+    std::string strError;
+    ASSERT_TRUE(board.SaveChipFile(strChip, &strError)) << strError;
+
+    std::ifstream victim(strVictim);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(victim), {}), "keep me");
+    ASSERT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(strChip)));
+    EXPECT_EQ(std::filesystem::file_size(strChip), 0x2000u);
+    EXPECT_EQ(std::filesystem::status(strChip).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    CSimulatedBoard loaded(TYPE_27C64);
+    ASSERT_TRUE(loaded.LoadChipFile(strChip, &strError)) << strError;
+    EXPECT_EQ(loaded.ChipCells()[3], 0x33);
 }
 
 TEST_F(SimulatedChipFileTest, FailuresNameTheFileAndTheReason) {
