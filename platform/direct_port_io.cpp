@@ -159,6 +159,11 @@ bool CDirectPortBackEnd::OpenPort(const LogicalPort& port, std::string& strError
             if (nError != 0) {
                 strReason =
                     FormatText("no access to the port registers: %s", std::strerror(nError));
+                if (IsPermissionError(nError)) {
+                    strReason +=
+                        " (direct I/O needs root or the CAP_SYS_RAWIO capability: setcap "
+                        "cap_sys_rawio+ep on the program)";
+                }
             }
         }
     }
@@ -167,11 +172,6 @@ bool CDirectPortBackEnd::OpenPort(const LogicalPort& port, std::string& strError
     }
     strError = FormatText("cannot open %s at physical base 0x%X for direct I/O: %s", port.pszName,
                           port.wPhysical, strReason.c_str());
-    if (IsPermissionError(nError)) {
-        strError +=
-            " (direct I/O needs root or the CAP_SYS_RAWIO capability: setcap "
-            "cap_sys_rawio+ep on the program)";
-    }
     strError += "; run with --simulate to use the simulated programmer board";
     return false;
 }
@@ -188,6 +188,9 @@ int CDirectPortBackEnd::ClaimParport(const std::string& strDevice, std::string& 
     if (nError == ENOENT) {
         return 0;
     }
+    // The capability opens the registers, not the device node: that takes the node's own
+    // permissions.
+    const bool bNodeRefused = IsPermissionError(nError);
     const char* pszStep = "open";
     if (nError == 0) {
         pszStep = "claim exclusively";
@@ -203,6 +206,12 @@ int CDirectPortBackEnd::ClaimParport(const std::string& strDevice, std::string& 
     if (nError != 0) {
         strReason =
             FormatText("cannot %s %s: %s", pszStep, strDevice.c_str(), std::strerror(nError));
+        if (bNodeRefused) {
+            strReason += FormatText(
+                " (claiming the port needs read and write access to %s: "
+                "root, or a user in the device's group)",
+                strDevice.c_str());
+        }
         return nError;
     }
     m_claimedDevices.push_back(strDevice);

@@ -132,8 +132,9 @@ TEST_F(DirectPortTest, FailureNamesPortBaseAndReasonAndPointsAtTheSimulator) {
         {0x378, 0x278,
          [](CFakeDirectIoSystem& system) { system.m_openErrors["/dev/parport0"] = EACCES; },
          "cannot open LPT1 at physical base 0x378 for direct I/O: cannot open /dev/parport0: "
-         "Permission denied" +
-             strRights + strSimulate},
+         "Permission denied (claiming the port needs read and write access to /dev/parport0: "
+         "root, or a user in the device's group)" +
+             strSimulate},
         {0x3BC, 0x378,
          [](CFakeDirectIoSystem& system) { system.m_openErrors["/dev/parport0"] = ENXIO; },
          "cannot open LPT2 at physical base 0x378 for direct I/O: cannot open /dev/parport0: "
