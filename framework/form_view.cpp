@@ -11,6 +11,12 @@
 CFormView::CFormView(const DialogTemplate& dialogTemplate, QWidget* pParent)
     : QWidget(pParent), m_template(dialogTemplate) {
     setMinimumSize(BuildDialogControls(this, dialogTemplate));
+    // Looked up once: the chip operations reach the status field 32 times a read.
+    for (const DialogControl& control : dialogTemplate.controls) {
+        if (QWidget* pControl = ControlById(this, control.nId)) {
+            m_controls.emplace(control.nId, pControl);
+        }
+    }
     for (const DialogControl& control : dialogTemplate.controls) {
         if (control.kind != RadioButton && control.kind != PushButton) {
             continue;
@@ -24,7 +30,8 @@ CFormView::CFormView(const DialogTemplate& dialogTemplate, QWidget* pParent)
 }
 
 QWidget* CFormView::Control(int nId) const {
-    return ControlById(this, nId);
+    const auto found = m_controls.find(nId);
+    return found != m_controls.end() ? found->second : nullptr;
 }
 
 void CFormView::SetControlText(int nId, const QString& strText) {

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <map>
 #include <vector>
 
 #include "framework/command_table.h"
@@ -51,5 +52,6 @@ class CFormView : public QWidget, public CCommandTarget {
     void RouteControlCommand(int nId);
 
     const DialogTemplate& m_template;
+    std::map<int, QWidget*> m_controls;
     CFrameWindow* m_pFrame = nullptr;
 };
