@@ -63,10 +63,6 @@ void CFormView::OnInitialUpdate() {
     UpdateData(false);
 }
 
-CDocument* CFormView::GetDocument() const {
-    return m_pFrame != nullptr ? m_pFrame->GetActiveDocument() : nullptr;
-}
-
 void CFormView::DDX_Radio(const CDataExchange& dx, int nIdFirst, int& nValue) {
     const std::vector<QAbstractButton*> group = RadioGroup(nIdFirst);
     if (dx.bSaveAndValidate) {

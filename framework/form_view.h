@@ -12,7 +12,6 @@
 
 #include "framework/command_table.h"
 
-class CDocument;
 class CFrameWindow;
 class QAbstractButton;
 struct DialogTemplate;
@@ -32,8 +31,6 @@ class CFormView : public QWidget, public CCommandTarget {
     virtual void OnInitialUpdate();
 
     void SetFrame(CFrameWindow* pFrame) { m_pFrame = pFrame; }
-    CFrameWindow* GetParentFrame() const { return m_pFrame; }
-    CDocument* GetDocument() const;
 
   protected:
     struct CDataExchange {

@@ -37,7 +37,6 @@ class CFrameWindow : public QMainWindow, public CCommandTarget {
     virtual void OnDestroy() {}
 
     CFormView* GetActiveView() const { return m_pView; }
-    CDocument* GetActiveDocument() const { return m_pDocument; }
     void UpdateFrameTitle(const QString& strDocumentTitle);
 
     // Hands the command to the first command table with an entry for it.

@@ -15,7 +15,6 @@
 class CSettingsStore {
   public:
     void SetRegistryKey(const QString& strOrganization, const QString& strApplication);
-    bool IsOpen() const { return m_pSettings != nullptr; }
 
     // A value that is missing, or that is not a whole number, gives nDefault.
     int GetProfileInt(const char* pszSection, const char* pszEntry, int nDefault) const;
