@@ -1,6 +1,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -136,6 +137,23 @@ TEST_F(StartUpTest, MenusAndToolbarFollowTheTables) {
     for (const int nIndicator : {ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL}) {
         EXPECT_NE(Frame()->FindDescendant(nIndicator), nullptr) << nIndicator;
     }
+}
+
+TEST_F(StartUpTest, PromptsAppearInTheStatusBarWhileAPointerRestsOrAnEntryIsHighlighted) {
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Frame()));
+    auto* pToolBar = static_cast<QToolBar*>(Frame()->FindDescendant(ID_VIEW_TOOLBAR));
+    QWidget* pCompare = pToolBar->widgetForAction(pToolBar->actions()[4]);
+    QTest::mouseMove(pCompare);
+    EXPECT_EQ(Frame()->statusBar()->currentMessage(), "compare buffer and eprom");
+    EXPECT_EQ(pCompare->toolTip(), "compare");
+
+    // The View menu opened from the menu bar, its last entry highlighted.
+    QAction* pViewEntry = Frame()->menuBar()->actions()[2];
+    Frame()->menuBar()->setActiveAction(pViewEntry);
+    pViewEntry->menu()->setActiveAction(pViewEntry->menu()->actions().back());
+    EXPECT_EQ(Frame()->statusBar()->currentMessage(), "show internal buffer");
+    pViewEntry->menu()->close();
 }
 
 TEST_F(StartUpTest, TabWalksTheSevenStopsOfTheForm) {
