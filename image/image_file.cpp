@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "image/image_buffer.h"
 #include "platform/text_format.h"
@@ -58,13 +60,13 @@ std::string CannotOpenText(const std::string& strPath) {
     return FormatText("Fehler-> %s kann nicht geöffnet werden!", strPath.c_str());
 }
 
-// Reads the stream one byte at a time into the locked image until its end or 65,536 bytes.
-// Returns the byte count, or -1 on a read error.
-long ReadIntoImage(std::FILE* pStream) {
+// Reads the stream one byte at a time into pBytes until its end or 65,536 bytes. Returns
+// the byte count, or -1 on a read error.
+long ReadImageBytes(std::FILE* pStream, BYTE* pBytes) {
     long nRead = 0;
     int nByte = 0;
     while (nRead < MAX_IMAGE_FILE_BYTES && (nByte = std::fgetc(pStream)) != EOF) {
-        g_pImage[nRead++] = static_cast<BYTE>(nByte);
+        pBytes[nRead++] = static_cast<BYTE>(nByte);
     }
     return std::ferror(pStream) ? -1 : nRead;
 }
@@ -99,14 +101,18 @@ ImageOpenResult LoadImageFile(const std::string& strPath, OperationHost& host,
         UnlockImage();
         return result;
     }
+    // The bytes reach the image only once the whole file has been read: a read error half
+    // way must not leave the former image partly overwritten under its old length.
+    std::vector<BYTE> bytes(MAX_IMAGE_FILE_BYTES);
     host.BeginWaitCursor();
-    const long nRead = ReadIntoImage(file.Stream());
+    const long nRead = ReadImageBytes(file.Stream(), bytes.data());
     host.EndWaitCursor();
     if (nRead < 0) {
         const ImageOpenResult result = Fail(CannotOpenText(strPath));
         UnlockImage();
         return result;
     }
+    std::copy_n(bytes.begin(), nRead, g_pImage);
     g_dwLastOffset = nRead > 0 ? static_cast<DWORD>(nRead - 1) : 0;
     if (pForm != nullptr) {
         pForm->SetStatusText(FormatText("%ld bytes", nRead));

@@ -77,6 +77,8 @@ TEST_F(ImageFilesTest, RefusedOpensChangeNothing) {
          "box: Fehler-> " + FilePath("missing.bin") + " kann nicht geöffnet werden!"},
         {FilePath("folder"),
          "box: Fehler-> " + FilePath("folder") + " kann nicht geöffnet werden!"},
+        // Opens, but its first byte cannot be read (nothing is mapped at address 0).
+        {"/proc/self/mem", "box: Fehler-> /proc/self/mem kann nicht geöffnet werden!"},
     };
     ASSERT_TRUE(Start());
     OpenThroughDialog(strLoaded);
