@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "app/res/version.h"
+#include "tests/support/child_process.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -51,23 +52,11 @@ class MorvexBinaryTest : public ::testing::Test {
     // standard error in files of the test's folder.
     void Start(const std::vector<std::string>& arguments) {
         std::filesystem::create_directories(ConfigFolder());
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            const int nOut = ::open(PathOf("stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            const int nErr = ::open(PathOf("stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            ::dup2(nOut, STDOUT_FILENO);
-            ::dup2(nErr, STDERR_FILENO);
+        m_pid = StartProgram(MORVEX_PATH, arguments, PathOf("stdout"), PathOf("stderr"), [this] {
             ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
             ::setenv("HOME", m_dir.Path().c_str(), 1);
             ::setenv("XDG_CONFIG_HOME", ConfigFolder().c_str(), 1);
-            std::vector<char*> argv{const_cast<char*>(MORVEX_PATH)};
-            for (const std::string& strArgument : arguments) {
-                argv.push_back(const_cast<char*>(strArgument.c_str()));
-            }
-            argv.push_back(nullptr);
-            ::execv(MORVEX_PATH, argv.data());
-            ::_exit(127);
-        }
+        });
         ASSERT_GT(m_pid, 0);
     }
 

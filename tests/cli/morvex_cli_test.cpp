@@ -20,6 +20,7 @@
 #include "hardware/socket.h"
 #include "platform/recording_port_io.h"
 #include "platform/text_format.h"
+#include "tests/support/child_process.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -37,21 +38,7 @@ class MorvexCliTest : public ::testing::Test {
     // Starts the program with standard output and standard error in files of the test's
     // folder (so standard error is no terminal).
     pid_t Start(const std::vector<std::string>& arguments) const {
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            const int nOut = ::open(PathOf("stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            const int nErr = ::open(PathOf("stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            ::dup2(nOut, STDOUT_FILENO);
-            ::dup2(nErr, STDERR_FILENO);
-            std::vector<char*> argv{const_cast<char*>(MORVEX_CLI_PATH)};
-            for (const std::string& strArgument : arguments) {
-                argv.push_back(const_cast<char*>(strArgument.c_str()));
-            }
-            argv.push_back(nullptr);
-            ::execv(MORVEX_CLI_PATH, argv.data());
-            ::_exit(127);
-        }
-        return pid;
+        return StartProgram(MORVEX_CLI_PATH, arguments, PathOf("stdout"), PathOf("stderr"));
     }
     CliResult Finish(pid_t pid) const {
         int nStatus = 0;
