@@ -60,8 +60,7 @@ class MorvexBinaryTest : public ::testing::Test {
         ASSERT_GT(m_pid, 0);
     }
 
-    // Polls until bCondition holds or the program has ended; false when neither happened in
-    // time.
+    // Polls until bCondition holds; false when it did not within the limit.
     bool WaitFor(const std::function<bool()>& bCondition) const {
         const auto deadline = std::chrono::steady_clock::now() + WAIT_LIMIT;
         while (std::chrono::steady_clock::now() < deadline) {
