@@ -1,6 +1,7 @@
 #include "framework/application.h"
 
 #include <array>
+#include <cstdio>
 
 #include "app/res/resource.h"
 #include "framework/document.h"
@@ -42,7 +43,13 @@ void CApplication::ExitInstance() {
     if (m_pRecentFileList != nullptr) {
         m_pRecentFileList->WriteList(m_settings);
     }
-    m_settings.Flush();
+    std::string strError;
+    if (!m_settings.Flush(strError)) {
+        std::fprintf(
+            stderr,
+            "morvex: the window placement, bars, port and recent files were not saved: %s\n",
+            strError.c_str());
+    }
 }
 
 void CApplication::SetRegistryKey(const char* pszOrganization, const char* pszApplication) {

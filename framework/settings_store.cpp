@@ -1,5 +1,12 @@
 #include "framework/settings_store.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <cerrno>
+#include <cstring>
+
 void CSettingsStore::SetRegistryKey(const QString& strOrganization, const QString& strApplication) {
     m_pSettings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                               strOrganization, strApplication);
@@ -58,8 +65,23 @@ void CSettingsStore::RemoveProfileEntry(const char* pszSection, const char* pszE
     }
 }
 
-void CSettingsStore::Flush() {
-    if (m_pSettings != nullptr) {
-        m_pSettings->sync();
+bool CSettingsStore::Flush(std::string& strError) {
+    if (m_pSettings == nullptr) {
+        return true;
     }
+    m_pSettings->sync();
+    if (m_pSettings->status() == QSettings::NoError) {
+        return true;
+    }
+    // QSettings keeps the reason to itself; opening the file the way it would be written
+    // brings the operating system's answer back.
+    const QByteArray path = QFile::encodeName(m_pSettings->fileName());
+    const int nFile = ::open(path.constData(), O_WRONLY | O_CREAT | O_APPEND, 0600);
+    const std::string strReason =
+        nFile < 0 ? std::strerror(errno) : "the file could not be written";
+    if (nFile >= 0) {
+        ::close(nFile);
+    }
+    strError = "cannot write the settings file " + path.toStdString() + ": " + strReason;
+    return false;
 }

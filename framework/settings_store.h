@@ -28,8 +28,9 @@ class CSettingsStore {
     void WriteProfileValue(const char* pszSection, const char* pszEntry, const QVariant& value);
     void RemoveProfileEntry(const char* pszSection, const char* pszEntry);
 
-    // Writes everything to disk now.
-    void Flush();
+    // Writes everything to disk now. False when that failed; strError then names the
+    // settings file and the operating system's reason.
+    bool Flush(std::string& strError);
 
   private:
     static QString Key(const char* pszSection, const char* pszEntry);

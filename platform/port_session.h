@@ -13,7 +13,7 @@
 class CSimulatedBoard;
 
 class CPortSession {
-public:
+  public:
     // Null when the back end cannot be opened; strError then names the port, the base and
     // the operating system's reason (and points at --simulate), or the file that failed.
     static std::unique_ptr<CPortSession> Open(const PortOptions& options, std::string& strError);

@@ -61,7 +61,8 @@ TEST(RecentFileListTest, ListSurvivesTheSettingsByteForByte) {
     written.Add("/tmp/bad \xff\xfe.bin");
     written.Add("/tmp/Prüfung.bin");
     written.WriteList(settings);
-    settings.Flush();
+    std::string strError;
+    ASSERT_TRUE(settings.Flush(strError)) << strError;
 
     CRecentFileList read(4);
     read.ReadList(settings);
