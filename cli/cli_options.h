@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "hardware/socket.h"
 #include "platform/port_options.h"
 #include "platform/win_types.h"
 
@@ -14,7 +15,7 @@ enum class CliCommand { Read, Write, Compare, Empty, Help, Version };
 struct CliOptions {
     CliCommand command = CliCommand::Help;
     std::string strFile;
-    WORD wType = 3;  // TYPE_27C512, as the desktop program starts
+    WORD wType = TYPE_27C512;  // as the desktop program starts
     bool bLpt2 = false;
     PortOptions portOptions;
 };

@@ -21,7 +21,6 @@
 #include "operations/read_eprom.h"
 #include "operations/stop_request.h"
 #include "platform/port_session.h"
-#include "platform/text_format.h"
 
 namespace {
 

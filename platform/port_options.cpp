@@ -102,7 +102,8 @@ PortOptionParse ParseSimulateOption(std::string_view strArgument, PortOptions& o
     if (!TakeOptionValue(strArgument, "--simulate", strValue, bBare)) {
         return PortOptionParse::NotAPortOption;
     }
-    WORD wType = 3;
+    // A bare --simulate puts the default chip in the socket.
+    WORD wType = PortOptions().wSimulatedChipType;
     if (!bBare && !ParseChipType(strValue, wType)) {
         return Invalid(strError, FormatText("--simulate: unknown chip type \"%.*s\" (27C64, "
                                             "27C128, 27C256 or 27C512)",
