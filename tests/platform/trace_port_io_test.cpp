@@ -1,4 +1,5 @@
 #include "platform/trace_port_io.h"
+#include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -20,14 +21,8 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
 
 class TracePortTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        m_path = std::filesystem::path(::testing::TempDir()) /
-                 (std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                  ".trace");
-    }
-    void TearDown() override { std::filesystem::remove(m_path); }
-
-    std::filesystem::path m_path;
+    CTempDir m_dir;
+    const std::filesystem::path m_path = m_dir.Path() / "port.trace";
     CRecordingPortBackEnd m_inner;
 };
 
@@ -73,7 +68,7 @@ TEST_F(TracePortTest, KeepsEveryLineAcrossManyBufferFlushes) {
 }
 
 TEST_F(TracePortTest, FileThatCannotBeCreatedIsNamedWithTheReason) {
-    const std::string strDirectory = ::testing::TempDir();
+    const std::string strDirectory = m_dir.Path().string();
     const std::vector<std::pair<std::string, std::string>> cases = {
         {strDirectory, "cannot create trace file " + strDirectory + ": Is a directory"},
         {"/nonexistent-dir/t.trace",
