@@ -17,7 +17,6 @@ class CDocument : public CCommandTarget {
   public:
     ~CDocument() override = default;
 
-    const QString& GetTitle() const { return m_strTitle; }
     // Also sets the caption of the frame that shows the document.
     void SetTitle(const QString& strTitle);
     const std::string& GetPathName() const { return m_strPathName; }

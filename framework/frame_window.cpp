@@ -66,7 +66,7 @@ bool CFrameWindow::LoadFrame(int nResourceId, CDocument* pDocument, ViewFactory 
     m_viewFactory = std::move(viewFactory);
     m_strWindowTitle = PromptLine(nResourceId, 0);
     setWindowIcon(ProgramIcon());
-    BuildMenu(nResourceId);
+    BuildMenu();
     BuildAccelerators();
     return OnCreate() == 0;
 }
@@ -132,7 +132,7 @@ QAction* CFrameWindow::CreateCommandAction(const QString& strText, int nId, QObj
     return pAction;
 }
 
-void CFrameWindow::BuildMenu(int) {
+void CFrameWindow::BuildMenu() {
     for (const MenuPopup& popup : g_mainMenu) {
         QMenu* pMenu = menuBar()->addMenu(QString::fromUtf8(popup.pszTitle));
         for (const MenuEntry& entry : popup.entries) {

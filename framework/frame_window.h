@@ -16,7 +16,6 @@
 class CDocument;
 class CFormView;
 class QAction;
-class QLabel;
 class QMenu;
 class QStatusBar;
 class QToolBar;
@@ -28,8 +27,9 @@ class CFrameWindow : public QMainWindow, public CCommandTarget {
     CFrameWindow();
     ~CFrameWindow() override;
 
-    // Loads the menu, the accelerators and the icon of resource nResourceId, then runs the
-    // creation handler, which creates the view. False when the handler failed.
+    // Takes the window title from the string of resource nResourceId, builds the menu and
+    // the accelerators from their tables and sets the icon, then runs the creation handler,
+    // which creates the view. False when the handler failed.
     bool LoadFrame(int nResourceId, CDocument* pDocument, ViewFactory viewFactory);
     // The framework's first showing and every later re-activation.
     virtual void ActivateFrame(Qt::WindowStates showState);
@@ -60,7 +60,7 @@ class CFrameWindow : public QMainWindow, public CCommandTarget {
     QStatusBar* CreateStatusBar(int nId, std::span<const int> indicators);
 
   private:
-    void BuildMenu(int nResourceId);
+    void BuildMenu();
     void BuildAccelerators();
     void UpdateRecentFileMenu();
     QAction* CreateCommandAction(const QString& strText, int nId, QObject* pParent);
