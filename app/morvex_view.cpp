@@ -48,7 +48,6 @@ CMorvexView::CMorvexView(QWidget* pParent) : CFormView(g_formDialog, pParent) {
     } else {
         OnLpt1();
     }
-    g_dwAddress = 0;
     PowerOnSequence();
     if (const char* pszFailure = AllocateImageBuffer()) {
         MessageBox(pszFailure);

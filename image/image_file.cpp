@@ -95,7 +95,6 @@ ImageOpenResult LoadImageFile(const std::string& strPath, OperationHost& host,
         return Fail(FormatText("-> %s \ngreater 64KB \n(%ld Bytes)", strPath.c_str(), nLength));
     }
 
-    g_pImage = nullptr;
     if (LockImage() == nullptr) {
         const ImageOpenResult result = Fail("bufferaccess failed..!");
         UnlockImage();
