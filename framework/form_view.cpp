@@ -13,15 +13,13 @@ CFormView::CFormView(const DialogTemplate& dialogTemplate, QWidget* pParent)
     setMinimumSize(BuildDialogControls(this, dialogTemplate));
     // Looked up once: the chip operations reach the status field 32 times a read.
     for (const DialogControl& control : dialogTemplate.controls) {
-        if (QWidget* pControl = ControlById(this, control.nId)) {
-            m_controls.emplace(control.nId, pControl);
-        }
-    }
-    for (const DialogControl& control : dialogTemplate.controls) {
-        if (control.kind != RadioButton && control.kind != PushButton) {
+        QWidget* pControl = ControlById(this, control.nId);
+        if (pControl == nullptr) {
             continue;
         }
-        if (auto* pButton = qobject_cast<QAbstractButton*>(Control(control.nId))) {
+        m_controls.emplace(control.nId, pControl);
+        auto* pButton = qobject_cast<QAbstractButton*>(pControl);
+        if (pButton != nullptr && (control.kind == RadioButton || control.kind == PushButton)) {
             const int nId = control.nId;
             connect(pButton, &QAbstractButton::clicked, this,
                     [this, nId] { RouteControlCommand(nId); });
