@@ -155,8 +155,8 @@ TEST_F(FormOperationsTest, SigtermDuringAReadStopsItAtIdleThenClosesTheNormalWay
     EXPECT_NE(StatusField(), "eprom is blank");
     EXPECT_TRUE(Frame()->isVisible());
 
-    QTest::qWait(50);  // the event loop picks the signal up
-    EXPECT_FALSE(Frame()->isVisible());
+    // The event loop picks the signal up.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !Frame()->isVisible(); }));
     Stop();
     EXPECT_EQ(StoredSettings().value("Window size/Lpt").toInt(), 1);
     EXPECT_EQ(m_pBoard->ControlNibble(), CTRL_IDLE);
@@ -177,8 +177,7 @@ TEST_F(FormOperationsTest, SigtermWhileABoxIsOpenClosesTheBoxAndTheWindow) {
     m_pBoard->ChipCells()[0x20] = 0xFF;
     Command(ID_OPTION_COMPARE);
     EXPECT_EQ(StatusField(), "compare-error");
-    QTest::qWait(20);
-    EXPECT_FALSE(Frame()->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !Frame()->isVisible(); }));
     EXPECT_EQ(m_pBoard->ControlNibble(), CTRL_IDLE);
 }
 
