@@ -50,7 +50,8 @@ DWORD DeviceLastAddress(WORD wType);
 void SetAddress();
 void WriteDataByte(BYTE byData);
 BYTE ReadDataByte();
-// Spends 2 * wCount reads of the control register as a time base; no write.
+// Spends 2 * wCount reads of the control register as a time base; no write. The reads are
+// counted in 16 bits, so wCount stays within 0 to 32767.
 void PulseDelay(WORD wCount);
 // One programming attempt of byData at the address last set: data, PGM low (27C64 and
 // 27C128), CTRL_PULSE, delay, PGM high, CTRL_PULSE_END, then the verifying read, whose
