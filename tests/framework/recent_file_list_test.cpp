@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <filesystem>
 
 #include "framework/file_dialog.h"
 #include "framework/settings_store.h"
@@ -27,8 +28,7 @@ TEST(RecentFileListTest, NewestFirstWithoutRepeatsAndAtMostFour) {
     EXPECT_EQ(list.Entry(1), "/a/1.bin");
     // A relative name is kept as the absolute path it stood for.
     list.Add("rel/../x.bin");
-    EXPECT_TRUE(list.Entry(0).starts_with("/"));
-    EXPECT_TRUE(list.Entry(0).ends_with("/x.bin"));
+    EXPECT_EQ(list.Entry(0), (std::filesystem::current_path() / "x.bin").string());
 }
 
 TEST(RecentFileListTest, DisplayNameKeepsTheFileNameWithinThirtyCharacters) {
