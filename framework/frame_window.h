@@ -52,8 +52,9 @@ class CFrameWindow : public QMainWindow, public CCommandTarget {
   protected:
     // The creation handler: 0 to go on, -1 to fail. The base creates the view.
     virtual int OnCreate();
-    // A toolbar with child-window id nId and the buttons of nButtons (0: a separator);
-    // tooltips are the second line of each prompt, status-bar prompts the first.
+    // A toolbar with child-window id nId and one button per command id in buttons
+    // (ID_SEPARATOR: a gap); tooltips are the second line of each prompt, status-bar
+    // prompts the first.
     QToolBar* CreateToolBar(int nId, std::span<const int> buttons);
     // The status bar with child-window id nId: the message pane with the idle text, then
     // one pane per indicator id, shown while that indicator is on.
