@@ -211,9 +211,10 @@ QToolBar* CFrameWindow::CreateToolBar(int nId, std::span<const int> buttons) {
             pToolBar->addSeparator();
             continue;
         }
-        QAction* pAction = CreateCommandAction(PromptLine(nButton, 1), nButton, pToolBar);
+        const QString strToolTip = PromptLine(nButton, 1);
+        QAction* pAction = CreateCommandAction(strToolTip, nButton, pToolBar);
         pAction->setIcon(QPixmap(g_toolbarImages.at(nImage++)));
-        pAction->setToolTip(PromptLine(nButton, 1));
+        pAction->setToolTip(strToolTip);
         pAction->setObjectName(QString::number(nButton));
         pToolBar->addAction(pAction);
     }
