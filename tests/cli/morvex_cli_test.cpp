@@ -16,11 +16,11 @@
 #include <thread>
 #include <vector>
 
-#include "hardware/expander_link.h"
 #include "hardware/socket.h"
 #include "platform/recording_port_io.h"
 #include "platform/text_format.h"
 #include "tests/support/child_process.h"
+#include "tests/support/port_fixture.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -195,12 +195,8 @@ TEST_F(MorvexCliTest, SigtermDuringAWriteLeavesTheBoardIdle) {
         last.push_back({cKind, uPort, static_cast<BYTE>(uValue)});
     }
     ASSERT_GE(last.size(), 6u);
-    // Expander B (chip select on data bit 2 low), write instruction for its port P6, the
-    // value CTRL_IDLE; the port inverts bits 0, 1 and 3 of the control register.
-    const std::vector<PortAccess> idle = {{'W', 0x378, 0x03}, {'W', 0x37A, 0x6 ^ 0x0B},
-                                          {'W', 0x378, 0x02}, {'W', 0x37A, CTRL_IDLE ^ 0x0B},
-                                          {'W', 0x378, 0x03}, {'W', 0x378, 0x07}};
-    EXPECT_EQ(std::vector<PortAccess>(last.end() - 6, last.end()), idle);
+    EXPECT_EQ(std::vector<PortAccess>(last.end() - 6, last.end()),
+              WriteSequence(NIB_CONTROL, OP_WRITE, CTRL_IDLE));
 
     const std::string strChip = ReadText(PathOf("chip.bin"));
     ASSERT_EQ(strChip.size(), 0x10000u) << "the simulated chip is kept";

@@ -4,10 +4,6 @@
 
 namespace {
 
-constexpr BYTE OP_WRITE = 0x4;
-constexpr BYTE OP_OR = 0x8;
-constexpr BYTE OP_AND = 0xC;
-
 class SocketTest : public RecordedPortTest {
   protected:
     // The nibbles written by ExpWrite transactions, in order, as (index, value) pairs.

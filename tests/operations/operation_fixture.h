@@ -21,6 +21,7 @@
 #include "platform/recording_port_io.h"
 #include "sim/simulated_board.h"
 #include "tests/support/image_contents.h"
+#include "tests/support/port_fixture.h"
 #include "tests/support/recording_host.h"
 
 class CBoardTap : public CPortBackEnd {
@@ -30,13 +31,11 @@ class CBoardTap : public CPortBackEnd {
     void WritePort(DWORD dwPort, BYTE byValue) override {
         Keep({'W', dwPort, byValue});
         m_board.WritePort(dwPort, byValue);
-        // ExpWrite(NIB_CONTROL, CTRL_PULSE): expander B selected, write instruction for
-        // its port P6, PROG low, the value; the bus carries both inverted in bits 0, 1, 3.
-        const std::vector<PortAccess> pulse = {{'W', g_wPortBase, 3},
-                                               {'W', g_wPortBase + 2u, 0x6 ^ 0x0B},
-                                               {'W', g_wPortBase, 2},
-                                               {'W', g_wPortBase + 2u, CTRL_PULSE ^ 0x0B}};
-        if (m_last.size() >= 4 && std::equal(pulse.begin(), pulse.end(), m_last.end() - 4)) {
+        // The pulse begins with the value of ExpWrite(NIB_CONTROL, CTRL_PULSE) on the bus
+        // while PROG is low: the first four accesses of that transaction.
+        const std::vector<PortAccess> pulse =
+            WriteSequence(NIB_CONTROL, OP_WRITE, CTRL_PULSE, g_wPortBase);
+        if (m_last.size() >= 4 && std::equal(pulse.begin(), pulse.begin() + 4, m_last.end() - 4)) {
             ++m_nPulses;
         }
     }
@@ -102,15 +101,9 @@ class OperationTest : public ::testing::Test {
         return bytes;
     }
 
-    // The register accesses of ExpWrite(NIB_CONTROL, CTRL_IDLE).
-    static std::vector<PortAccess> IdleWrite() {
-        const DWORD dwControl = LPT1_BASE + 2u;
-        return {{'W', LPT1_BASE, 3}, {'W', dwControl, 0x6 ^ 0x0B},
-                {'W', LPT1_BASE, 2}, {'W', dwControl, CTRL_IDLE ^ 0x0B},
-                {'W', LPT1_BASE, 3}, {'W', LPT1_BASE, 7}};
-    }
     void ExpectIdleLast() const {
-        EXPECT_EQ(m_pTap->Last(6), IdleWrite()) << "the last transaction sets CTRL_IDLE";
+        EXPECT_EQ(m_pTap->Last(6), WriteSequence(NIB_CONTROL, OP_WRITE, CTRL_IDLE))
+            << "the last transaction sets CTRL_IDLE";
         EXPECT_EQ(m_pBoard->ControlNibble(), CTRL_IDLE);
     }
 
